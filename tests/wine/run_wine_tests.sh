@@ -7,27 +7,9 @@
 # Usage: run_wine_tests.sh VERSION ZorvaneC.exe ZorvaneW.exe launcher.exe fixture.exe
 set -uo pipefail
 version=$1 console=$2 windowless=$3 launcher=$4 fixture=$5
-wine=${WINE64:-/usr/lib/wine/wine64}
-wineserver=${WINESERVER64:-/usr/lib/wine/wineserver64}
+source "$(dirname "$0")/wine_prefix.sh"
+work=$wine_work  # standard output and logs of the runs
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/zorvane-wine.XXXXXX")
-export WINEPREFIX=$work/prefix WINELOADER=$wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-finish() {
-  "$wineserver" -k >/dev/null 2>&1
-  "$wineserver" -w >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap finish EXIT
-trap 'exit 130' INT TERM
-
-windows_path() { local path; path=$(realpath "$1"); printf 'Z:%s' "${path//\//\\}"; }
-
-# Wine's services inherit the standard handles: output goes to files, never pipes.
-mkdir -p "$WINEPREFIX"
-"$wineserver" -p
-if ! "$wine" wineboot -i >"$work/wineboot.log" 2>&1; then
-  echo "wineboot failed:"; cat "$work/wineboot.log"; exit 1
-fi
 "$wine" "$fixture" >"$work/fixture.log" 2>&1
 if ! grep -q '^ZorvaneTest: 7 devices, 7 present' "$work/fixture.log"; then
   echo "the fixture did not register the test devices:"; cat "$work/fixture.log"; exit 1
