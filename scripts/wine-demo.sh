@@ -9,9 +9,9 @@ console=$(windows_path "$build/ZorvaneC.exe")
 for arguments in "Monitor" "System" "System wine" "NoSuchClass"; do
   echo "> ZorvaneC.exe $arguments"
   # shellcheck disable=SC2086  # the arguments are split on purpose
-  "$wine" "$build/tests/exit_code_launcher.exe" "$console" $arguments >"$wine_work/out" 2>"$wine_work/err" </dev/null
+  run_program "$build/tests/exit_code_launcher.exe" "$console" $arguments
   tr -d '\r' <"$wine_work/out"
-  grep -q '^exit code: ' "$wine_work/err" || { cat "$wine_work/err"; exit 1; }
-  sed -n 's/^exit code: \(.*\)\r$/(exit status \1)/p' "$wine_work/err"
+  [[ -n "$exit_code" ]] || { cat "$wine_work/err"; exit 1; }
+  echo "(exit status $exit_code)"
   echo
 done

@@ -20,21 +20,13 @@ windowless_win=$(windows_path "$windowless")
 banner="^ZorvaneC ${version//./\\.}, built [A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4} [0-2][0-9]:[0-5][0-9]:[0-6][0-9] GMT\\+01:00"$'\r'"\$"
 passed=0 failed=0
 
-# run PROGRAM ARGUMENTS...: leaves standard output in $work/out, the exit code in $status.
-run() {
-  local program=$1
-  shift
-  "$wine" "$launcher" "$program" "$@" >"$work/out" 2>"$work/err" </dev/null
-  status=$(sed -n 's/^exit code: \(-\{0,1\}[0-9]*\).*/\1/p' "$work/err")
-}
-
 # check NAME STATUS EXPECTED_LINES [ARGUMENTS...]: EXPECTED_LINES is what
 # follows the banner and its empty line, with \n for each line end.
 check() {
   local name=$1 expected_status=$2 expected=$3 problems=()
   shift 3
-  run "$console_win" "$@"
-  local console_status=$status
+  run_program "$launcher" "$console_win" "$@"
+  local console_status=$exit_code
   if ! head -n 1 "$work/out" | grep -qE "$banner"; then
     problems+=("no banner: $(head -n 1 "$work/out" | cat -v)")
   fi
@@ -45,9 +37,9 @@ check() {
   fi
   [[ "$console_status" == "$expected_status" ]] || problems+=("ZorvaneC exit code ${console_status:-none}, expected $expected_status")
 
-  run "$windowless_win" "$@"
+  run_program "$launcher" "$windowless_win" "$@"
   [[ -s "$work/out" ]] && problems+=("ZorvaneW printed: $(cat -v "$work/out")")
-  [[ "$status" == "$expected_status" ]] || problems+=("ZorvaneW exit code ${status:-none}, expected $expected_status")
+  [[ "$exit_code" == "$expected_status" ]] || problems+=("ZorvaneW exit code ${exit_code:-none}, expected $expected_status")
 
   if ((${#problems[@]} == 0)); then
     passed=$((passed + 1))
