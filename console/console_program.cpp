@@ -22,20 +22,14 @@ int RunConsoleProgram(int argumentCount, char** arguments) {
             "  This returns the number of devices that matched FilterString or -1 on error.\n");
         return 0;
     }
-    // The filter counts only as the last of exactly two arguments.
-    char* filter = argumentCount == 3 ? arguments[2] : nullptr;
-    const ScanRequest request = {arguments[1], filter, PrintListing};
+    const ScanRequest request = RequestFromArguments(argumentCount, arguments, PrintListing);
     const ScanOutcome outcome = ScanPresentDevices(request);
     if (!outcome.classFound) {
         std::printf("No ClassGUID found for %s\n", request.className);
-        return -1;
-    }
-    if (outcome.deviceSetFailed) {
+    } else if (outcome.deviceSetFailed) {
         std::printf("Cannot list the devices of class %s\n", request.className);
-        return -1;
+    } else if (request.filter != nullptr && outcome.matchCount == 0) {
+        std::printf("No devices found that match:%s\n", request.filter);
     }
-    if (filter != nullptr && outcome.matchCount == 0) {
-        std::printf("No devices found that match:%s\n", filter);
-    }
-    return outcome.matchCount;
+    return ExitStatusOf(outcome);
 }

@@ -37,3 +37,12 @@ struct ScanOutcome {
 };
 
 ScanOutcome ScanPresentDevices(const ScanRequest& request);
+
+// The request both programs make of their command line, `ClassName
+// [FilterString]`, from an argument vector of at least two elements: the
+// filter counts only as the last of exactly two arguments.
+ScanRequest RequestFromArguments(int argumentCount, char** arguments, ListingCallback onListing);
+
+// The exit status both programs end with after a scan: -1 when the class is
+// unknown or its devices could not be listed, otherwise the match count.
+int ExitStatusOf(const ScanOutcome& outcome);

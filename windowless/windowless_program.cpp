@@ -6,10 +6,5 @@ int RunWindowlessProgram(int argumentCount, char** arguments) {
     if (argumentCount < 2) {
         return 0;
     }
-    char* filter = argumentCount == 3 ? arguments[2] : nullptr;
-    const ScanOutcome outcome = ScanPresentDevices(ScanRequest{arguments[1], filter, nullptr});
-    if (!outcome.classFound || outcome.deviceSetFailed) {
-        return -1;
-    }
-    return outcome.matchCount;
+    return ExitStatusOf(ScanPresentDevices(RequestFromArguments(argumentCount, arguments, nullptr)));
 }
